@@ -1,0 +1,54 @@
+#include "host/entry_point_win32.h"
+
+#include "host/command_line.h"
+#include "host/instance_handle_win32.h"
+#include "host/saver_window_win32.h"
+#include "host/windows_version_win32.h"
+
+
+// The settings page is not built yet: the mode ends as if cancelled.
+INT_PTR runConfigDialog(HWND) {
+    return IDCANCEL;
+}
+
+int runPreview(const char* text) {
+    HWND parent = reinterpret_cast<HWND>(static_cast<UINT_PTR>(parseWindowHandle(text)));
+    if (parent == nullptr || !IsWindow(parent))
+        return -1;
+    return runSaverWindow(parent);
+}
+
+void changeSaverPassword(HWND owner) {
+    if (!isWindows9x())
+        return;
+    HMODULE library = LoadLibraryA("MPR.DLL");
+    if (library == nullptr)
+        return;
+    using ChangeFunction = DWORD(WINAPI*)(LPCSTR, HWND, DWORD, LPVOID);
+    auto change = reinterpret_cast<ChangeFunction>(GetProcAddress(library, "PwdChangePasswordA"));
+    if (change != nullptr)
+        change("SCRSAVE", owner, 0, nullptr);
+    FreeLibrary(library);
+}
+
+int runCommandLine(const char* tail) {
+    CommandLineChoice choice = parseCommandLine(tail);
+    switch (choice.mode) {
+    case RunMode::ConfigDialog:
+        return static_cast<int>(runConfigDialog(nullptr));
+    case RunMode::ConfigDialogForeground:
+        return static_cast<int>(runConfigDialog(GetForegroundWindow()));
+    case RunMode::ChangePassword:
+        changeSaverPassword(nullptr);
+        return -1;
+    case RunMode::Preview:
+        return runPreview(choice.previewHandleText);
+    case RunMode::FullScreen:
+        return runSaverWindow(nullptr);
+    case RunMode::Windowed:
+        return runWindowedSaver();
+    case RunMode::Invalid:
+        break;
+    }
+    return -1;
+}

@@ -1,0 +1,5 @@
+#include "host/input_state.h"
+
+bool showFps = false;
+bool monitorOff = false;
+bool passwordDialogActive = false;

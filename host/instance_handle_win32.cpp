@@ -1,0 +1,3 @@
+#include "host/instance_handle_win32.h"
+
+HINSTANCE instanceHandle = nullptr;
