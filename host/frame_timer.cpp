@@ -1,8 +1,8 @@
 #include "host/frame_timer.h"
 
 FrameTimer::FrameTimer()
-    : hasPerformanceCounter(0), secondsPerCount(0), lastCount(0), previousCount(0),
-      lastMillis(0), previousMillis(0), lastElapsed(0) {
+    : hasPerformanceCounter(0), secondsPerCount(0), lastCount(0), previousCount(0), lastMillis(0),
+      previousMillis(0), lastElapsed(0) {
     int64_t frequency = 0;
     hasPerformanceCounter = readCounterFrequency(frequency) ? 1 : 0;
     secondsPerCount = frequency != 0 ? static_cast<float>(1.0 / static_cast<double>(frequency)) : 0;
