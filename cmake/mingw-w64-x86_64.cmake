@@ -15,8 +15,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
-# Prefer static archives: the .scr must run without any MinGW DLL beside it.
-set(CMAKE_FIND_LIBRARY_SUFFIXES .a)
 
 # libjpeg-turbo and minizip for mingw-w64 are built by scripts/bootstrap into
 # a prefix outside the source tree; zlib comes from libz-mingw-w64-dev.

@@ -2,13 +2,18 @@
 
 #include "host/command_line.h"
 #include "host/instance_handle_win32.h"
+#include "host/library_function_win32.h"
 #include "host/saver_window_win32.h"
 #include "host/windows_version_win32.h"
+#include "settings/common_controls_win32.h"
+#include "settings/configuration_dialog_win32.h"
+#include "settings/dialog_ids.h"
 
-
-// The settings page is not built yet: the mode ends as if cancelled.
-INT_PTR runConfigDialog(HWND) {
-    return IDCANCEL;
+// The slider class must be registered before the template is instantiated.
+INT_PTR runConfigDialog(HWND owner) {
+    initCommonControls();
+    return DialogBoxParamA(instanceHandle, MAKEINTRESOURCEA(IDD_CONFIGURE), owner,
+                           ScreenSaverConfigureDialog, 0);
 }
 
 int runPreview(const char* text) {
@@ -25,7 +30,7 @@ void changeSaverPassword(HWND owner) {
     if (library == nullptr)
         return;
     using ChangeFunction = DWORD(WINAPI*)(LPCSTR, HWND, DWORD, LPVOID);
-    auto change = reinterpret_cast<ChangeFunction>(GetProcAddress(library, "PwdChangePasswordA"));
+    auto change = libraryFunction<ChangeFunction>(library, "PwdChangePasswordA");
     if (change != nullptr)
         change("SCRSAVE", owner, 0, nullptr);
     FreeLibrary(library);

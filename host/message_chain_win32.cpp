@@ -1,6 +1,7 @@
 #include "host/message_chain_win32.h"
 
 #include "host/input_state.h"
+#include "host/library_function_win32.h"
 #include "host/saver_window_win32.h"
 #include "host/windows_version_win32.h"
 #include "scene/saver_lifecycle_win32.h"
@@ -131,7 +132,7 @@ BOOL verifySaverPassword(HWND window) {
     if (library == nullptr)
         return 1;
     using VerifyFunction = BOOL(WINAPI*)(HWND);
-    auto verify = reinterpret_cast<VerifyFunction>(GetProcAddress(library, "VerifyScreenSavePwd"));
+    auto verify = libraryFunction<VerifyFunction>(library, "VerifyScreenSavePwd");
     if (verify == nullptr) {
         FreeLibrary(library);
         return 1;

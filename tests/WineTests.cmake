@@ -16,3 +16,7 @@ function(quenlow_add_wine_tests target)
   set_tests_properties(${added} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine-display
                        TIMEOUT 120)
 endfunction()
+
+# The saver host's own tests: message chain and frame loops.
+add_executable(quenlow_host_tests)
+target_link_libraries(quenlow_host_tests PRIVATE quenlow_host GTest::gtest_main)
