@@ -30,6 +30,11 @@ extern int halfHeight;
 class SceneObject {
   public:
     SceneObject();
+    // The object owns its model object: a copy gets a copy of the model, and
+    // destruction releases it.
+    SceneObject(const SceneObject& other);
+    SceneObject& operator=(const SceneObject&) = delete;
+    ~SceneObject();
 
     void update();
     void draw();
@@ -45,6 +50,8 @@ class SceneObject {
     // Model kind from the extension of theSettings.modelPath: 1 MS3D, 2 3DS, 0 none.
     int detectModelKind();
     bool loadModel();
+    // Releases and destroys the model object; the object then draws no model.
+    void releaseModel();
 
     float x;
     float y;

@@ -1,3 +1,4 @@
+#include "formats/3ds/model_3ds.h"
 #include "scene/gl.h"
 #include "scene/scene_object.h"
 #include "settings/saver_settings.h"
@@ -46,8 +47,9 @@ void SceneObject::draw() {
     const float scale = static_cast<float>(theSettings.scale) * 0.01f;
     glScalef(scale, scale, scale);
     if (loaded) {
-        // ---- Model drawing: the MS3D and 3DS readers hook in here. ----
-        // kind 1: ms3d->draw();    kind 2: model3ds->draw();
+        // ---- Model drawing: the MS3D reader hooks in here (kind 1: ms3d->draw()). ----
+        if (kind == 2)
+            model3ds->draw();
     } else {
         drawCube(static_cast<float>(theSettings.scale));
     }
