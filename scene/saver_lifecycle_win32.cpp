@@ -1,6 +1,7 @@
 #include "scene/saver_lifecycle_win32.h"
 
 #include "common/trace.h"
+#include "content/default_model_installation_win32.h"
 #include "host/message_chain_win32.h"
 #include "host/pixel_format_win32.h"
 #include "host/texture_font.h"
@@ -27,10 +28,12 @@ bool initSaver(HWND window) {
     wglMakeCurrent(deviceContext, renderContext);
     textFont = new TextureFont();
     setUpSceneGl(client.left, client.top, client.right, client.bottom);
-    return sceneObject->loaded;
+    installDefaultModel();
+    return sceneObject->loadModel();
 }
 
 void shutdownSaver(HWND window) {
+    sceneObject->releaseModel();
     delete sceneObject;
     sceneObject = nullptr;
     ReleaseDC(window, deviceContext);

@@ -122,8 +122,14 @@ class Session:
         return signed_exit_code(process.returncode)
 
     def wine(self, *args, timeout=60):
-        return subprocess.run([WINE64, *args], env=self.env, capture_output=True, text=True,
-                              stdin=subprocess.DEVNULL, timeout=timeout)
+        """Runs a Windows program to its end; returns (exit code, its output)."""
+        # Output goes through a file, not a pipe: Wine's service processes that
+        # a program may start inherit the pipe and would keep it open.
+        with tempfile.TemporaryFile() as output:
+            process = subprocess.run([WINE64, *args], env=self.env, stdin=subprocess.DEVNULL,
+                                     stdout=output, stderr=subprocess.DEVNULL, timeout=timeout)
+            output.seek(0)
+            return process.returncode, output.read().decode(errors="replace")
 
     def kill_all(self):
         """Ends every Windows program on the prefix (the wineserver stays)."""
@@ -208,9 +214,9 @@ def probe(session, *args, timeout=60):
                           os.path.join(ROOT, "build", "windows", "tests", "e2e", "window_probe.exe"))
     if not os.path.isfile(path):
         raise unittest.SkipTest(f"{path} is missing: build the windows preset")
-    result = session.wine(path, *map(str, args), timeout=timeout)
-    values = dict(line.split("=", 1) for line in result.stdout.splitlines() if "=" in line)
-    return result.returncode, values
+    code, output = session.wine(path, *map(str, args), timeout=timeout)
+    values = dict(line.split("=", 1) for line in output.splitlines() if "=" in line)
+    return code, values
 
 
 def numbers(text):

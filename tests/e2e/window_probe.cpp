@@ -29,7 +29,9 @@ HWND findSaver(const char* title) {
     return nullptr;
 }
 
-unsigned long long number(const char* text) { return std::strtoull(text, nullptr, 0); }
+unsigned long long number(const char* text) {
+    return std::strtoull(text, nullptr, 0);
+}
 
 void printWindow(HWND window) {
     RECT rect, client;
@@ -37,7 +39,6 @@ void printWindow(HWND window) {
     GetClientRect(window, &client);
     LONG style = GetWindowLongA(window, GWL_STYLE);
     LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
-    auto cursor = reinterpret_cast<HCURSOR>(GetClassLongPtrA(window, GCLP_HCURSOR));
     char title[256] = "";
     GetWindowTextA(window, title, sizeof title);
     std::printf("title=%s\n", title);
@@ -46,8 +47,6 @@ void printWindow(HWND window) {
     std::printf("style=0x%08lX\nexstyle=0x%08lX\n", static_cast<unsigned long>(style),
                 static_cast<unsigned long>(exStyle));
     std::printf("topmost=%d\n", (exStyle & WS_EX_TOPMOST) != 0);
-    std::printf("arrow_cursor=%d\n", cursor == LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));
-    std::printf("no_cursor=%d\n", cursor == nullptr);
     std::printf("foreground=%d\n", GetForegroundWindow() == window);
     std::printf("virtual_screen=%d,%d,%d,%d\n", GetSystemMetrics(SM_XVIRTUALSCREEN),
                 GetSystemMetrics(SM_YVIRTUALSCREEN), GetSystemMetrics(SM_CXVIRTUALSCREEN),
@@ -74,8 +73,9 @@ int post(const char* title, const char* message, const char* wParam, const char*
 // Runs the saver as a preview inside a window of this process, the way the
 // Display control panel does, and closes that window after the given time.
 int preview(const char* scr, double seconds) {
-    HWND owner = CreateWindowExA(0, "STATIC", "Preview owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50,
-                                 60, 320, 240, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND owner =
+        CreateWindowExA(0, "STATIC", "Preview owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 60, 320,
+                        240, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     SetForegroundWindow(owner);
     RECT ownerClient;
     GetClientRect(owner, &ownerClient);
@@ -85,16 +85,17 @@ int preview(const char* scr, double seconds) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process))
+    if (!CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
         return 1;
+    // The child exists from its creation message on; wait until it is shown.
     HWND child = nullptr;
-    for (int i = 0; i < 100 && child == nullptr; ++i) {
+    for (int i = 0; i < 200 && (child == nullptr || !IsWindowVisible(child)); ++i) {
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageA(&message);
         child = FindWindowExA(owner, nullptr, saverClass, nullptr);
-        Sleep(100);
+        Sleep(50);
     }
     std::printf("owner_client=%ld,%ld\n", ownerClient.right, ownerClient.bottom);
     std::printf("child_found=%d\n", child != nullptr);
