@@ -3,12 +3,10 @@ what Enter and Esc leave in the registry."""
 
 import os
 import struct
-import subprocess
-import tempfile
 import time
 import unittest
 
-from harness import ROOT, WINE64, SaverTestCase
+from harness import ROOT, SaverTestCase
 
 TITLE = "Ferrovin Screensaver Config"
 KEY = r"HKCU\Software\QuenlowSaver"
@@ -57,13 +55,8 @@ class ConfigDialog(SaverTestCase):
         self.reg("delete", KEY, "/f")
 
     def reg(self, *args):
-        """Runs Wine's reg.exe; (exit code, output). The output goes through a file:
-        Wine processes that reg.exe starts may hold a pipe open long after it ends."""
-        with tempfile.TemporaryFile(mode="w+") as output:
-            code = subprocess.run([WINE64, "reg", *args], env=self.session.env, stdout=output,
-                                  stderr=subprocess.STDOUT, timeout=60).returncode
-            output.seek(0)
-            return code, output.read()
+        """Runs Wine's reg.exe; (exit code, output)."""
+        return self.session.wine("reg", *args)
 
     def open_dialog(self, *args):
         """Starts the .scr and waits for its dialog; gives it the keyboard."""
@@ -115,7 +108,7 @@ class ConfigDialog(SaverTestCase):
         self.assertEqual(values, {name: ("REG_DWORD", value) for name, value in DEFAULTS.items()})
 
     def test_esc_writes_nothing_and_ends_with_2(self):
-        for args in (["/c"], ["/c:1234"]):
+        for args in ([], ["/c"], ["/c:1234"]):
             with self.subTest(args=args):
                 process, _ = self.open_dialog(*args)
                 self.session.xdotool("key", "Escape")
