@@ -8,7 +8,10 @@
 // Cell i holds character code 32 + i; codes 128 to 159 are those of Windows
 // code page 1252, and 127 and the unassigned codes get an empty box. Capitals
 // fill the cell's texel rows 7 to 26, the baseline lies under row 26 and
-// descenders end at row 31; each glyph is centred horizontally.
+// descenders end at row 30; each glyph is centred horizontally. Row 31 of
+// every cell stays empty: the font's squares take their texture coordinates
+// exactly at cell edges, where linear filtering reads half a texel of the
+// cell above, so ink there would show as a line over the glyph below.
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -32,6 +35,7 @@ constexpr int capTopRow = 7;
 constexpr int capHeight = 20;                      // rows 7 to 26
 constexpr int baselineRow = capTopRow + capHeight; // first row below the baseline
 constexpr int maxGlyphWidth = 30;
+constexpr int inkRows = cellSize - 1; // rows 0 to 30; row 31 is the gutter
 
 using Atlas = std::vector<unsigned char>;
 
@@ -85,19 +89,19 @@ bool renderGlyph(FT_Face face, unsigned unicode) {
 }
 
 // Copies the rendered glyph into its cell: centred horizontally, on the common
-// baseline, clipped to the cell. A glyph lying wholly below the baseline (the
-// underscore) is lifted so that it ends on the cell's last row.
+// baseline, clipped to the cell's ink rows. A glyph lying wholly below the
+// baseline (the underscore) is lifted so that it ends on the last ink row.
 void placeGlyph(Atlas& atlas, int cell, const FT_GlyphSlot glyph) {
     const FT_Bitmap& bitmap = glyph->bitmap;
     int width = static_cast<int>(bitmap.width);
     int rows = static_cast<int>(bitmap.rows);
     int left = (cellSize - width) / 2;
     int top = baselineRow - glyph->bitmap_top;
-    if (top >= baselineRow && top + rows > cellSize)
-        top = cellSize - rows;
+    if (top >= baselineRow && top + rows > inkRows)
+        top = inkRows - rows;
     for (int r = 0; r < rows; ++r) {
         int row = top + r;
-        if (row < 0 || row >= cellSize)
+        if (row < 0 || row >= inkRows)
             continue;
         for (int c = 0; c < width; ++c) {
             int column = left + c;

@@ -7,6 +7,7 @@ private session that is stopped afterwards. Screenshots are saved as PNG in
 QUENLOW_E2E_ARTIFACTS (default: /tmp/quenlow-e2e).
 """
 
+import contextlib
 import os
 import subprocess
 import tempfile
@@ -221,3 +222,23 @@ def probe(session, *args, timeout=60):
 
 def numbers(text):
     return tuple(int(part) for part in text.split(","))
+
+
+ENVIRONMENT_KEY = r"HKCU\Environment"
+
+
+@contextlib.contextmanager
+def model_missing(session):
+    """Points the saver's TEMP at a directory that does not exist, so nothing is
+    unpacked, no model loads and the coloured cube is drawn; restores TEMP after."""
+    _, output = session.wine("reg", "query", ENVIRONMENT_KEY, "/v", "TEMP")
+    saved = [line.split(None, 2) for line in output.splitlines() if line.split()[:1] == ["TEMP"]]
+    session.wine("reg", "add", ENVIRONMENT_KEY, "/v", "TEMP", "/d", r"C:\quenlow-missing", "/f")
+    try:
+        yield
+    finally:
+        if saved and len(saved[0]) == 3:
+            _, kind, value = saved[0]
+            session.wine("reg", "add", ENVIRONMENT_KEY, "/v", "TEMP", "/t", kind, "/d", value, "/f")
+        else:
+            session.wine("reg", "delete", ENVIRONMENT_KEY, "/v", "TEMP", "/f")

@@ -8,11 +8,10 @@ import time
 import unittest
 import zipfile
 
-from harness import ROOT, SaverTestCase
+from harness import ROOT, SaverTestCase, model_missing
 
 ARCHIVE = os.path.join(ROOT, "resources", "default_model.zip")
 SETTINGS_KEY = r"HKCU\Software\QuenlowSaver"
-ENVIRONMENT_KEY = r"HKCU\Environment"
 CUBE_COLOURS = [(0, 255, 0), (255, 128, 0), (255, 0, 0), (255, 255, 0), (0, 0, 255), (255, 0, 255)]
 
 
@@ -89,19 +88,15 @@ class DefaultModel(SaverRun):
 
 class BlurTrail(SaverRun):
     def setUp(self):
-        code, output = self.reg("query", ENVIRONMENT_KEY, "/v", "TEMP")
-        self.saved_temp = [line.split(None, 2) for line in output.splitlines() if "TEMP" in line]
-        # A TEMP that does not exist: nothing is unpacked and the cube is drawn.
-        self.reg("add", ENVIRONMENT_KEY, "/v", "TEMP", "/d", r"C:\quenlow-missing", "/f")
+        self.missing = model_missing(self.session)
+        self.missing.__enter__()
         for name, value in (("blur", 1), ("vel", 100), ("zrots", 100)):
             self.reg("add", SETTINGS_KEY, "/v", name, "/t", "REG_DWORD", "/d", str(value), "/f")
 
     def tearDown(self):
         super().tearDown()
         self.reg("delete", SETTINGS_KEY, "/f")
-        if self.saved_temp and len(self.saved_temp[0]) == 3:
-            _, kind, value = self.saved_temp[0]
-            self.reg("add", ENVIRONMENT_KEY, "/v", "TEMP", "/t", kind, "/d", value, "/f")
+        self.missing.__exit__(None, None, None)
 
     def test_a_moving_cube_leaves_a_fading_trail(self):
         picture = self.run_saver_for(2.0, "blur-trail")
