@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <strings.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -30,7 +31,11 @@ std::FILE* openFileForReading(const char* path) {
     std::FILE* file = std::fopen(path, "rb");
     if (file != nullptr)
         return file;
+    // Windows separates directories with backslashes as well.
     std::string full(path);
+    std::replace(full.begin(), full.end(), '\\', '/');
+    if (full != path && (file = std::fopen(full.c_str(), "rb")) != nullptr)
+        return file;
     size_t slash = full.rfind('/');
     std::string directory = slash == std::string::npos ? std::string() : full.substr(0, slash);
     std::string name = slash == std::string::npos ? full : full.substr(slash + 1);

@@ -1,5 +1,6 @@
 #include "common/trace.h"
 #include "formats/3ds/model_3ds.h"
+#include "formats/ms3d/ms3d_model.h"
 #include "scene/gl.h"
 #include "scene/scene_object.h"
 #include "settings/saver_settings.h"
@@ -18,8 +19,8 @@ std::string modelPathText() {
     return std::string(path, end != nullptr ? static_cast<const char*>(end) - path : limit);
 }
 
-Model3DS* copyOf(const Model3DS* model) {
-    return model != nullptr ? new Model3DS(*model) : nullptr;
+template <typename Model> Model* copyOf(const Model* model) {
+    return model != nullptr ? new Model(*model) : nullptr;
 }
 
 } // namespace
@@ -27,7 +28,7 @@ Model3DS* copyOf(const Model3DS* model) {
 SceneObject::SceneObject(const SceneObject& other)
     : x(other.x), y(other.y), z(other.z), vx(other.vx), vy(other.vy), angleX(other.angleX),
       angleY(other.angleY), angleZ(other.angleZ), dirX(other.dirX), dirY(other.dirY),
-      dirZ(other.dirZ), loaded(other.loaded), kind(other.kind), ms3d(nullptr),
+      dirZ(other.dirZ), loaded(other.loaded), kind(other.kind), ms3d(copyOf(other.ms3d)),
       model3ds(copyOf(other.model3ds)) {}
 
 SceneObject::~SceneObject() {
@@ -35,6 +36,8 @@ SceneObject::~SceneObject() {
 }
 
 void SceneObject::releaseModel() {
+    delete ms3d;
+    ms3d = nullptr;
     if (model3ds != nullptr) {
         model3ds->release();
         delete model3ds;
@@ -47,7 +50,12 @@ bool SceneObject::loadModel() {
     std::string path = modelPathText();
     traceFormat("Attempting to load %s", path.c_str());
     if (kind == 1) {
-        trace("Failed to load the model!");
+        if (ms3d != nullptr && ms3d->load(path.c_str())) {
+            trace("Loaded the model");
+            loaded = true;
+        } else {
+            trace("Failed to load the model!");
+        }
     } else if (kind == 2) {
         glEnable(GL_TEXTURE_2D);
         if (model3ds != nullptr && model3ds->load(path.c_str())) {

@@ -1,6 +1,7 @@
 #include "scene/scene_object.h"
 
 #include "formats/3ds/model_3ds.h"
+#include "formats/ms3d/ms3d_model.h"
 #include "scene/random_in_range.h"
 #include "settings/saver_settings.h"
 
@@ -49,7 +50,9 @@ SceneObject::SceneObject()
       angleY(static_cast<float>(theSettings.yoff)), angleZ(static_cast<float>(theSettings.zoff)),
       dirX(1), dirY(1), dirZ(1), loaded(false), kind(0), ms3d(nullptr), model3ds(nullptr) {
     detectModelKind();
-    if (kind == 2)
+    if (kind == 1)
+        ms3d = new MS3DModel();
+    else if (kind == 2)
         model3ds = new Model3DS();
     x = static_cast<float>(randomInRange(0, halfWidth / 3));
     y = static_cast<float>(randomInRange(0, halfHeight / 3));

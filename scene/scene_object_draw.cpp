@@ -1,4 +1,5 @@
 #include "formats/3ds/model_3ds.h"
+#include "formats/ms3d/ms3d_model.h"
 #include "scene/gl.h"
 #include "scene/scene_object.h"
 #include "settings/saver_settings.h"
@@ -47,8 +48,9 @@ void SceneObject::draw() {
     const float scale = static_cast<float>(theSettings.scale) * 0.01f;
     glScalef(scale, scale, scale);
     if (loaded) {
-        // ---- Model drawing: the MS3D reader hooks in here (kind 1: ms3d->draw()). ----
-        if (kind == 2)
+        if (kind == 1)
+            ms3d->draw();
+        else if (kind == 2)
             model3ds->draw();
     } else {
         drawCube(static_cast<float>(theSettings.scale));

@@ -1,7 +1,7 @@
 #include "formats/3ds/bitmap_file.h"
 
 #include "common/trace.h"
-#include "formats/3ds/texture_size_limit.h"
+#include "formats/texture/texture_size_limit.h"
 
 #include <windows.h>
 

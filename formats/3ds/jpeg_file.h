@@ -1,7 +1,5 @@
 #pragma once
 
-struct jpeg_common_struct;
-
 // Size of the picture in a JPEG file as the decoder will deliver it. False
 // when the file cannot be opened, the library reports a fatal error (shown
 // in a message box) or the picture is too large for a texture.
@@ -12,7 +10,3 @@ bool probeJpegSize(const char* path, int& width, int& height);
 // RGB. False when the file cannot be opened, the library reports a fatal
 // error, or the picture is not of the size given (the destination's).
 bool decodeJpeg(const char* path, unsigned char* destination, int width, int height);
-
-// The library's fatal-error exit: shows its message, then jumps back to the
-// probe or decode that is running. Never returns.
-void jpegErrorExit(jpeg_common_struct* cinfo);

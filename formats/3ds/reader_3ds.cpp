@@ -1,6 +1,7 @@
 #include "formats/3ds/reader_3ds.h"
 
 #include "common/file_open.h"
+#include "common/little_endian.h"
 #include "common/message_box.h"
 #include "common/trace.h"
 #include "formats/geometry/vertex_normals.h"
@@ -29,22 +30,6 @@ enum ChunkId : uint16_t {
 };
 
 constexpr size_t textLength = 255; // name buffers, terminator included
-
-uint16_t u16At(const unsigned char* p) {
-    return static_cast<uint16_t>(p[0] | (p[1] << 8));
-}
-
-uint32_t u32At(const unsigned char* p) {
-    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-           static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
-}
-
-float floatAt(const unsigned char* p) {
-    uint32_t bits = u32At(p);
-    float value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
 
 uint32_t remainingOf(const tChunkHeader& chunk) {
     return chunk.length > chunk.consumed ? chunk.length - chunk.consumed : 0;

@@ -1,9 +1,11 @@
 #include "formats/3ds/model_3ds.h"
+#include "formats/ms3d/ms3d_model.h"
 #include "scene/gl.h"
 #include "scene/scene_object.h"
 #include "settings/saver_settings.h"
 #include "tests/support/jpeg_writer.h"
 #include "tests/support/model_3ds_fixtures.h"
+#include "tests/support/ms3d_writer.h"
 #include "tests/support/osmesa_context.h"
 #include "tests/support/scratch_directory.h"
 #include "tests/support/trace_capture.h"
@@ -108,6 +110,92 @@ TEST_F(ModelLoading, CopiesOwnTheirOwnModelAndReleaseDestroysIt) {
     EXPECT_EQ(object.model3ds->data.objects.at(0).vertices.size(), 529u);
     object.releaseModel();
     EXPECT_EQ(object.model3ds, nullptr);
+    EXPECT_FALSE(object.loaded);
+    object.releaseModel();
+}
+
+// A white square of half-size 0.5 at the origin, seen through an
+// orthographic view of -2..2 with the object's pose cleared.
+class Ms3dModelLoading : public ModelLoading {
+  protected:
+    void SetUp() override {
+        ModelLoading::SetUp();
+        theSettings.xoff = theSettings.yoff = theSettings.zoff = 0;
+        theSettings.scale = 100;
+        path = directory.file("ship.ms3d");
+        usePath(path);
+    }
+
+    static void placeAtOrigin(SceneObject& object) {
+        object.x = object.y = object.z = 0;
+        object.angleX = object.angleY = object.angleZ = 0;
+    }
+
+    // Centre and corner pixels after one draw of the object.
+    std::pair<Rgba, Rgba> drawn(SceneObject& object) {
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glOrtho(-2, 2, -2, 2, -500, 500);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glDisable(GL_LIGHTING);
+        glDisable(GL_CULL_FACE);
+        glClearColor(0, 0, 0, 0);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glColor3ub(255, 255, 255);
+        placeAtOrigin(object);
+        object.draw();
+        return {gl.pixel(8, 8), gl.pixel(0, 0)};
+    }
+
+    std::string path;
+};
+
+TEST_F(Ms3dModelLoading, AnMs3dFileLoadsIntoTheObjectsModelAndIsDrawn) {
+    writeBytes(path, ms3dBytes(ms3dQuad("")));
+    SceneObject object;
+    ASSERT_NE(object.ms3d, nullptr);
+    EXPECT_EQ(object.model3ds, nullptr);
+    EXPECT_EQ(object.ms3d->vertexCount + object.ms3d->groupCount, 0);
+    TraceCapture traces;
+    EXPECT_TRUE(object.loadModel());
+    EXPECT_TRUE(object.loaded);
+    EXPECT_EQ(traces.texts().front(), "Attempting to load " + path);
+    EXPECT_EQ(traces.last(), "Loaded the model");
+    EXPECT_EQ(object.ms3d->triangleCount, 2);
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    auto [centre, corner] = drawn(object);
+    EXPECT_TRUE(sameColour(centre, Rgba{255, 255, 255, 255}));
+    EXPECT_TRUE(sameColour(corner, Rgba{0, 0, 0, 0})) << "the square, not the cube";
+}
+
+TEST_F(Ms3dModelLoading, AFileTheReaderRejectsLeavesTheCube) {
+    Ms3dFile file = ms3dQuad("");
+    file.version = 2;
+    writeBytes(path, ms3dBytes(file));
+    SceneObject object;
+    TraceCapture traces;
+    EXPECT_FALSE(object.loadModel());
+    EXPECT_FALSE(object.loaded);
+    EXPECT_EQ(traces.last(), "Failed to load the model!");
+    auto [centre, corner] = drawn(object);
+    EXPECT_FALSE(sameColour(corner, Rgba{0, 0, 0, 0})) << "the cube fills the view";
+}
+
+TEST_F(Ms3dModelLoading, CopiesOwnTheirOwnModelAndReleaseDestroysIt) {
+    writeBytes(path, ms3dBytes(ms3dQuad("")));
+    SceneObject object;
+    ASSERT_TRUE(object.loadModel());
+    {
+        SceneObject copy = object;
+        ASSERT_NE(copy.ms3d, nullptr);
+        EXPECT_NE(copy.ms3d, object.ms3d);
+        EXPECT_TRUE(copy.loaded);
+        EXPECT_EQ(copy.ms3d->vertices.size(), 4u);
+    }
+    EXPECT_EQ(object.ms3d->vertices.size(), 4u);
+    object.releaseModel();
+    EXPECT_EQ(object.ms3d, nullptr);
     EXPECT_FALSE(object.loaded);
     object.releaseModel();
 }
