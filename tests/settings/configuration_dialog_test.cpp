@@ -6,6 +6,7 @@
 #include "settings/saver_settings.h"
 #include "settings/setting_table.h"
 #include "tests/settings/expected_bindings.h"
+#include "tests/settings/file_chooser_driver.h"
 #include "tests/settings/modal_dialog_driver.h"
 #include "tests/support/trace_capture.h"
 
@@ -406,10 +407,20 @@ TEST_F(ConfigDialog, ModelPathControlIsFilledAndReadWhenPresent) {
     fillConfigControls(dialog);
     EXPECT_EQ(windowText(path), startPath);
 
-    EXPECT_EQ(ScreenSaverConfigureDialog(dialog, WM_COMMAND, IDC_BROWSE, 0), TRUE);
+    {
+        ChooserDriver cancel(pressCancel);
+        EXPECT_EQ(ScreenSaverConfigureDialog(dialog, WM_COMMAND, IDC_BROWSE, 0), TRUE);
+        EXPECT_TRUE(cancel.acted()) << "Browse shows the model-file chooser";
+    }
     const std::vector<std::string>& texts = traces.texts();
     EXPECT_NE(std::find(texts.begin(), texts.end(), "User hit the BROWSE button"), texts.end());
     EXPECT_EQ(windowText(path), startPath) << "no file was chosen";
+    {
+        ChooserDriver pick(
+            [](HWND chooser) { typeNameAndOpen(chooser, "C:\\windows\\ship.ms3d"); });
+        EXPECT_EQ(ScreenSaverConfigureDialog(dialog, WM_COMMAND, IDC_BROWSE, 0), TRUE);
+    }
+    EXPECT_STRCASEEQ(windowText(path).c_str(), "C:\\windows\\ship.ms3d");
 
     SetWindowTextA(path, "");
     readConfigControls(dialog);
