@@ -1,5 +1,6 @@
 #include "tests/support/jpeg_writer.h"
 #include "tests/support/model_3ds_fixtures.h"
+#include "tests/support/ms3d_writer.h"
 #include "tests/support/scratch_directory.h"
 
 #include <gtest/gtest.h>
@@ -159,6 +160,58 @@ TEST_F(QuenlowModelTool, LightingShadesTheModel) {
     EXPECT_LT(litPicture.at(63, 60)[0], 150);
     EXPECT_GT(litPicture.at(63, 60)[0], 40);
     EXPECT_TRUE(near(litPicture.at(80, 60), 200, 100, 50, 12));
+}
+
+// Two squares of 200 units, the left one textured from ".\skin.jpg" beside
+// the model, the right one without a material.
+std::string writeMs3dModel(const ScratchDirectory& directory) {
+    Ms3dFile file;
+    addMs3dSquare(file, -200, 0, -100, 100, 0);
+    addMs3dSquare(file, 0, 200, -100, 100, -1);
+    Ms3dMaterialSpec material;
+    material.diffuse = {0.5f, 0.25f, 1, 1};
+    material.shininess = 8;
+    material.texture = ".\\skin.jpg";
+    file.materials = {material};
+    std::string path = directory.file("ship.ms3d");
+    writeBytes(path, ms3dBytes(file));
+    writeBytes(directory.file("skin.jpg"), solidJpeg(16, 8, 200, 100, 50));
+    return path;
+}
+
+TEST_F(QuenlowModelTool, InfoSummarisesAnMs3dModel) {
+    std::string path = writeMs3dModel(directory);
+    ToolRun run = runTool("info " + path);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.output,
+              "file \"" + path +
+                  "\"\n"
+                  "kind ms3d\n"
+                  "loaded yes\n"
+                  "vertices 8\n"
+                  "triangles 4\n"
+                  "groups 2\n"
+                  "group 0 triangles 2 material 0\n"
+                  "group 1 triangles 2 material -1\n"
+                  "materials 1\n"
+                  "material 0 ambient 0.2 0.2 0.2 1 diffuse 0.5 0.25 1 1 specular 0 0 0 "
+                  "1 emissive 0 0 0 1 shininess 8 texture \"" +
+                  directory.path() + "\\\\skin.jpg\" gl-texture 16x8\n");
+}
+
+// Unlit, the textured square shows its texture; the other one the current
+// colour, white.
+TEST_F(QuenlowModelTool, RenderDrawsAnMs3dModel) {
+    std::string path = writeMs3dModel(directory);
+    std::string png = directory.file("ship.png");
+    ToolRun run = runTool("render " + path + " --out " + png + " --size 160x120");
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    EXPECT_NE(run.output.find("as the model"), std::string::npos) << run.output;
+    Picture picture = readPng(png);
+    ASSERT_EQ(picture.width, 160);
+    EXPECT_TRUE(near(picture.at(60, 60), 200, 100, 50));
+    EXPECT_TRUE(near(picture.at(100, 60), 255, 255, 255));
+    EXPECT_TRUE(near(picture.at(80, 5), 0, 0, 0));
 }
 
 TEST_F(QuenlowModelTool, UsageErrorsExitWithTwo) {

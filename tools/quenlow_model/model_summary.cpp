@@ -2,6 +2,7 @@
 
 #include "common/message_box_record.h"
 #include "formats/3ds/model_3ds.h"
+#include "formats/ms3d/ms3d_model.h"
 #include "scene/gl.h"
 #include "scene/scene_object.h"
 
@@ -70,6 +71,31 @@ void write3dsModel(std::FILE* out, const Model3DS& model) {
     }
 }
 
+std::string colour(const float* rgba) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%g %g %g %g", rgba[0], rgba[1], rgba[2], rgba[3]);
+    return text;
+}
+
+void writeMs3dModel(std::FILE* out, const MS3DModel& model) {
+    std::fprintf(out, "vertices %d\n", model.vertexCount);
+    std::fprintf(out, "triangles %d\n", model.triangleCount);
+    std::fprintf(out, "groups %d\n", model.groupCount);
+    for (size_t i = 0; i < model.groups.size(); ++i)
+        std::fprintf(out, "group %zu triangles %d material %d\n", i, model.groups[i].triangleCount,
+                     model.groups[i].materialIndex);
+    std::fprintf(out, "materials %d\n", model.materialCount);
+    for (size_t i = 0; i < model.materials.size(); ++i) {
+        const MS3DMaterial& m = model.materials[i];
+        std::fprintf(out,
+                     "material %zu ambient %s diffuse %s specular %s emissive %s shininess %g "
+                     "texture %s gl-texture %s\n",
+                     i, colour(m.ambient).c_str(), colour(m.diffuse).c_str(),
+                     colour(m.specular).c_str(), colour(m.emissive).c_str(), m.shininess,
+                     quoted(m.textureFile).c_str(), textureState(m.texture).c_str());
+    }
+}
+
 } // namespace
 
 void writeModelSummary(std::FILE* out, const std::string& path, const SceneObject& object) {
@@ -78,6 +104,8 @@ void writeModelSummary(std::FILE* out, const std::string& path, const SceneObjec
     std::fprintf(out, "loaded %s\n", yesNo(object.loaded));
     if (object.kind == 2 && object.model3ds != nullptr)
         write3dsModel(out, *object.model3ds);
+    if (object.kind == 1 && object.ms3d != nullptr)
+        writeMs3dModel(out, *object.ms3d);
     for (const RecordedMessageBox& box : recordedMessageBoxes())
         std::fprintf(out, "box %s %s\n", quoted(box.caption).c_str(), quoted(box.text).c_str());
 }
