@@ -94,24 +94,36 @@ TEST_F(ModelLoading, APathWithoutTerminatorIsCutLikeTheKindDetectionReadsIt) {
     EXPECT_EQ(traces.texts().front(), "Attempting to load " + std::string(255, 'a') + ".3ds");
 }
 
+// A copy of a loaded object holds a model of its own with the same vertices,
+// which outlives the copy; releasing the object destroys its model.
+template <typename Model, typename VertexCount>
+void expectCopiesOwnTheirModel(SceneObject& object, Model* SceneObject::*model,
+                               VertexCount vertices, size_t expected) {
+    ASSERT_NE(object.*model, nullptr);
+    ASSERT_EQ(vertices(*(object.*model)), expected);
+    {
+        SceneObject copy = object;
+        ASSERT_NE(copy.*model, nullptr);
+        EXPECT_NE(copy.*model, object.*model);
+        EXPECT_TRUE(copy.loaded);
+        EXPECT_EQ(vertices(*(copy.*model)), expected);
+    }
+    EXPECT_EQ(vertices(*(object.*model)), expected);
+    object.releaseModel();
+    EXPECT_EQ(object.*model, nullptr);
+    EXPECT_FALSE(object.loaded);
+    object.releaseModel();
+}
+
 TEST_F(ModelLoading, CopiesOwnTheirOwnModelAndReleaseDestroysIt) {
     std::string path = directory.file("model.3ds");
     writeBytes(path, defaultShapedModel());
     usePath(path);
     SceneObject object;
     ASSERT_TRUE(object.loadModel());
-    {
-        SceneObject copy = object;
-        ASSERT_NE(copy.model3ds, nullptr);
-        EXPECT_NE(copy.model3ds, object.model3ds);
-        EXPECT_TRUE(copy.loaded);
-        EXPECT_EQ(copy.model3ds->data.objects.at(0).vertexCount, 529);
-    }
-    EXPECT_EQ(object.model3ds->data.objects.at(0).vertices.size(), 529u);
-    object.releaseModel();
-    EXPECT_EQ(object.model3ds, nullptr);
-    EXPECT_FALSE(object.loaded);
-    object.releaseModel();
+    expectCopiesOwnTheirModel(
+        object, &SceneObject::model3ds,
+        [](const Model3DS& m) { return m.data.objects.at(0).vertices.size(); }, 529);
 }
 
 // A white square of half-size 0.5 at the origin, seen through an
@@ -186,18 +198,8 @@ TEST_F(Ms3dModelLoading, CopiesOwnTheirOwnModelAndReleaseDestroysIt) {
     writeBytes(path, ms3dBytes(ms3dQuad("")));
     SceneObject object;
     ASSERT_TRUE(object.loadModel());
-    {
-        SceneObject copy = object;
-        ASSERT_NE(copy.ms3d, nullptr);
-        EXPECT_NE(copy.ms3d, object.ms3d);
-        EXPECT_TRUE(copy.loaded);
-        EXPECT_EQ(copy.ms3d->vertices.size(), 4u);
-    }
-    EXPECT_EQ(object.ms3d->vertices.size(), 4u);
-    object.releaseModel();
-    EXPECT_EQ(object.ms3d, nullptr);
-    EXPECT_FALSE(object.loaded);
-    object.releaseModel();
+    expectCopiesOwnTheirModel(
+        object, &SceneObject::ms3d, [](const MS3DModel& m) { return m.vertices.size(); }, 4);
 }
 
 } // namespace

@@ -47,3 +47,17 @@ std::vector<uint8_t> solidJpeg(int width, int height, uint8_t red, uint8_t green
         samples.insert(samples.end(), {red, green, blue});
     return encodeJpeg(width, height, 3, samples);
 }
+
+std::vector<uint8_t> threeBandJpeg(int width, int height) {
+    std::vector<uint8_t> samples;
+    samples.reserve(static_cast<size_t>(width) * height * 3);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            int band = x * 3 / width;
+            samples.insert(samples.end(),
+                           {uint8_t(band == 0 ? 255 : 0), uint8_t(band == 1 ? 255 : 0),
+                            uint8_t(band == 2 ? 255 : 0)});
+        }
+    }
+    return encodeJpeg(width, height, 3, samples, 100);
+}

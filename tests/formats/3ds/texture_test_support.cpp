@@ -1,6 +1,9 @@
 #include "tests/formats/3ds/texture_test_support.h"
 
 #include "scene/gl.h"
+#include "tests/support/osmesa_context.h"
+
+#include <gtest/gtest.h>
 
 #include <stdexcept>
 
@@ -51,4 +54,17 @@ void drawTexturedViewport() {
     glTexCoord2f(0, 1);
     glVertex2f(-1, 1);
     glEnd();
+}
+
+void expectThreeBandsInWindow(OsMesaContext& gl) {
+    const Rgba bands[3] = {{255, 0, 0, 255}, {0, 255, 0, 255}, {0, 0, 255, 255}};
+    for (int y : {2, 32, 61}) {
+        for (int band = 0; band < 3; ++band) {
+            int x = band * 21 + 11;
+            Rgba seen = gl.pixel(x, y);
+            EXPECT_TRUE(sameColour(seen, bands[band], 24))
+                << "band " << band << " at (" << x << ", " << y << "): " << int(seen.r) << " "
+                << int(seen.g) << " " << int(seen.b);
+        }
+    }
 }

@@ -6,6 +6,8 @@
 
 #include <string>
 
+class OsMesaContext;
+
 // True when the texture name has a level-0 image (leaves it bound).
 bool textureHasImage(unsigned int name);
 
@@ -18,3 +20,7 @@ void drawTexturedViewport();
 
 // An orthographic -1..1 view without depth test, culling or lighting.
 void useFlatView();
+
+// Expects a 64 x 64 window filled with threeBandJpeg's picture: red, green and
+// blue bands, upright, at the top, middle and bottom rows.
+void expectThreeBandsInWindow(OsMesaContext& gl);

@@ -45,18 +45,6 @@ Ms3dFile twoSquares() {
     return file;
 }
 
-Ms3dFile withVersion(int32_t version) {
-    Ms3dFile file = twoSquares();
-    file.version = version;
-    return file;
-}
-
-Ms3dFile withIdentifier(const std::string& identifier) {
-    Ms3dFile file = twoSquares();
-    file.identifier = identifier;
-    return file;
-}
-
 // Every count equals its array's length.
 void expectConsistent(const MS3DModel& m) {
     EXPECT_EQ(m.vertexCount, static_cast<int>(m.vertices.size()));
@@ -81,6 +69,22 @@ void expectTwoSquares(const Read& r) {
 
 void expectRejected(const Read& r) {
     EXPECT_FALSE(r.result);
+}
+
+std::function<void(const Read&)> rejectedWith(const std::string& trace) {
+    return [trace](const Read& r) {
+        EXPECT_FALSE(r.result);
+        EXPECT_EQ(r.lastTrace, trace);
+    };
+}
+
+// The bytes of twoSquares() after an edit.
+std::function<Bytes()> twoSquaresWith(const std::function<void(Ms3dFile&)>& edit) {
+    return [edit] {
+        Ms3dFile file = twoSquares();
+        edit(file);
+        return ms3dBytes(file);
+    };
 }
 
 struct ReadCase {
@@ -113,30 +117,20 @@ Bytes withU16At(Bytes bytes, size_t offset, uint16_t value) {
 }
 
 const ReadCase readCases[] = {
-    {"Version3", [] { return ms3dBytes(withVersion(3)); }, expectTwoSquares},
-    {"Version4", [] { return ms3dBytes(withVersion(4)); }, expectTwoSquares},
-    {"Version7", [] { return ms3dBytes(withVersion(7)); }, expectTwoSquares},
-    {"Version2", [] { return ms3dBytes(withVersion(2)); }, expectRejected},
-    {"NegativeVersion", [] { return ms3dBytes(withVersion(-4)); }, expectRejected},
-    {"LastIdentifierCharacter1", [] { return ms3dBytes(withIdentifier("MS3D000001")); },
+    {"Version3", twoSquaresWith([](Ms3dFile& f) { f.version = 3; }), expectTwoSquares},
+    {"Version4", twoSquaresWith([](Ms3dFile& f) { f.version = 4; }), expectTwoSquares},
+    {"Version7", twoSquaresWith([](Ms3dFile& f) { f.version = 7; }), expectTwoSquares},
+    {"Version2", twoSquaresWith([](Ms3dFile& f) { f.version = 2; }), expectRejected},
+    {"NegativeVersion", twoSquaresWith([](Ms3dFile& f) { f.version = -4; }), expectRejected},
+    {"LastIdentifierCharacter1", twoSquaresWith([](Ms3dFile& f) { f.identifier = "MS3D000001"; }),
      expectRejected},
-    {"FirstIdentifierCharacterLowerCase", [] { return ms3dBytes(withIdentifier("mS3D000000")); },
-     expectRejected},
+    {"FirstIdentifierCharacterLowerCase",
+     twoSquaresWith([](Ms3dFile& f) { f.identifier = "mS3D000000"; }), expectRejected},
     {"ShorterThanTheHeader", [] { return cut(twoSquares(), 13); }, expectRejected},
     {"HeaderOnly", [] { return cut(twoSquares(), 14); }, expectRejected},
-    {"TrailingBytesAreNotRead",
-     [] {
-         Ms3dFile file = twoSquares();
-         file.trailing = Bytes(1000, 0xFF);
-         return ms3dBytes(file);
-     },
+    {"TrailingBytesAreNotRead", twoSquaresWith([](Ms3dFile& f) { f.trailing = Bytes(1000, 0xFF); }),
      expectTwoSquares},
-    {"ZeroGroups",
-     [] {
-         Ms3dFile file = twoSquares();
-         file.groups.clear();
-         return ms3dBytes(file);
-     },
+    {"ZeroGroups", twoSquaresWith([](Ms3dFile& f) { f.groups.clear(); }),
      [](const Read& r) {
          ASSERT_TRUE(r.result);
          expectConsistent(r.model);
@@ -153,48 +147,22 @@ const ReadCase readCases[] = {
      }},
     // What the checks guard against: reading outside the data or the arrays.
     {"VertexIndexPastTheVertices",
-     [] {
-         Ms3dFile file = twoSquares();
-         file.triangles[3].vertices[2] = 8;
-         return ms3dBytes(file);
-     },
-     [](const Read& r) {
-         EXPECT_FALSE(r.result);
-         EXPECT_EQ(r.lastTrace, "MS3D: a triangle names vertex 8 of 8");
-     }},
+     twoSquaresWith([](Ms3dFile& f) { f.triangles[3].vertices[2] = 8; }),
+     rejectedWith("MS3D: a triangle names vertex 8 of 8")},
     {"TriangleIndexPastTheTriangles",
-     [] {
-         Ms3dFile file = twoSquares();
-         file.groups[1].triangles[1] = 4;
-         return ms3dBytes(file);
-     },
-     [](const Read& r) {
-         EXPECT_FALSE(r.result);
-         EXPECT_EQ(r.lastTrace, "MS3D: a group names triangle 4 of 4");
-     }},
-    {"MaterialIndexPastTheMaterials",
-     [] {
-         Ms3dFile file = twoSquares();
-         file.groups[1].material = 2;
-         return ms3dBytes(file);
-     },
-     [](const Read& r) {
-         EXPECT_FALSE(r.result);
-         EXPECT_EQ(r.lastTrace, "MS3D: a group names material 2 of 2");
-     }},
-    {"LargestMaterialIndexWithoutMaterials",
-     [] {
-         Ms3dFile file = twoSquares();
-         file.groups[0].material = 127;
-         file.materials.clear();
-         return ms3dBytes(file);
-     },
-     expectRejected},
+     twoSquaresWith([](Ms3dFile& f) { f.groups[1].triangles[1] = 4; }),
+     rejectedWith("MS3D: a group names triangle 4 of 4")},
+    {"MaterialIndexPastTheMaterials", twoSquaresWith([](Ms3dFile& f) { f.groups[1].material = 2; }),
+     rejectedWith("MS3D: a group names material 2 of 2")},
+    {"LargestMaterialIndexWithoutMaterials", twoSquaresWith([](Ms3dFile& f) {
+         f.groups[0].material = 127;
+         f.materials.clear();
+     }),
+     rejectedWith("MS3D: a group names material 127 of 0")},
     // A count that the data does not hold is refused before its array is made.
     {"VertexCountBeyondTheData", [] { return withU16At(ms3dBytes(twoSquares()), 14, 65535); },
      [](const Read& r) {
-         EXPECT_FALSE(r.result);
-         EXPECT_EQ(r.lastTrace, "MS3D: file ends inside its vertices");
+         rejectedWith("MS3D: file ends inside its vertices")(r);
          EXPECT_EQ(r.model.vertices.capacity(), 0u);
      }},
     {"GroupTriangleCountBeyondTheData",
@@ -204,17 +172,13 @@ const ReadCase readCases[] = {
          return withU16At(ms3dBytes(file), layout.groupCount + 2 + 33, 40000);
      },
      [](const Read& r) {
-         EXPECT_FALSE(r.result);
-         EXPECT_EQ(r.lastTrace, "MS3D: file ends inside a group");
+         rejectedWith("MS3D: file ends inside a group")(r);
          EXPECT_EQ(r.model.groups.at(0).triangleIndices.capacity(), 0u);
      }},
-    {"TextureNameFillingItsField",
-     [] {
-         Ms3dFile file = twoSquares();
-         file.materials[1].texture = std::string(128, 'n');
-         file.materials[1].alphaMap = "alpha.jpg";
-         return ms3dBytes(file);
-     },
+    {"TextureNameFillingItsField", twoSquaresWith([](Ms3dFile& f) {
+         f.materials[1].texture = std::string(128, 'n');
+         f.materials[1].alphaMap = "alpha.jpg";
+     }),
      [](const Read& r) {
          ASSERT_TRUE(r.result);
          EXPECT_EQ(r.model.materials[1].textureFile, std::string(128, 'n'));
@@ -315,7 +279,7 @@ TEST(MS3DReader, LoadReadsTheFileAndFailsWithoutOne) {
     EXPECT_TRUE(model.load(path.c_str()));
     EXPECT_EQ(model.groupCount, 2);
 
-    writeBytes(path, ms3dBytes(withVersion(2)));
+    writeBytes(path, twoSquaresWith([](Ms3dFile& f) { f.version = 2; })());
     MS3DModel old;
     EXPECT_FALSE(old.load(path.c_str()));
 
