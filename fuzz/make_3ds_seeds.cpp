@@ -1,10 +1,10 @@
 // Writes the 3DS fuzzer's seed corpus: the test fixtures' files and a few
 // damaged variants of them, one file each in the directory given.
 
+#include "fuzz/seed_files.h"
 #include "tests/support/chunk_writer_3ds.h"
 #include "tests/support/model_3ds_fixtures.h"
 
-#include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,7 +19,7 @@ Mesh smallMesh() {
     return mesh;
 }
 
-std::vector<std::pair<std::string, Bytes>> seeds() {
+SeedFiles seeds() {
     MaterialSpec wood{"Wood", 120, 80, 40, "WOOD.JPG"};
     MaterialSpec stone{"Stone", 90, 90, 100, ""};
     Bytes twoObjects = chunkBytes(modelFileChunk({materialChunk(wood), materialChunk(stone),
@@ -54,14 +54,5 @@ std::vector<std::pair<std::string, Bytes>> seeds() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_3ds_seeds DIRECTORY\n");
-        return 2;
-    }
-    for (const auto& [name, bytes] : seeds()) {
-        std::string path = std::string(argv[1]) + "/" + name;
-        writeBytes(path, bytes);
-        std::printf("make_3ds_seeds: wrote %s (%zu bytes)\n", path.c_str(), bytes.size());
-    }
-    return 0;
+    return writeSeedFiles(argc, argv, "make_3ds_seeds", seeds());
 }

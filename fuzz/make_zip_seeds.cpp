@@ -2,9 +2,9 @@
 // writer (stored and deflated entries, directories, extended timestamps,
 // damaged headers), one file each in the directory given.
 
+#include "fuzz/seed_files.h"
 #include "tests/content/zip_builder.h"
 
-#include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
@@ -36,23 +36,8 @@ std::vector<std::pair<std::string, BuiltZip>> seeds() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_zip_seeds DIRECTORY\n");
-        return 2;
-    }
-    for (const auto& [name, zip] : seeds()) {
-        std::string path = std::string(argv[1]) + "/" + name;
-        std::FILE* file = std::fopen(path.c_str(), "wb");
-        if (file == nullptr ||
-            std::fwrite(zip.bytes.data(), 1, zip.bytes.size(), file) != zip.bytes.size()) {
-            std::fprintf(stderr,
-                         "make_zip_seeds: could not write %s; check that the directory "
-                         "exists and is writable\n",
-                         path.c_str());
-            return 1;
-        }
-        std::fclose(file);
-        std::printf("wrote %s\n", path.c_str());
-    }
-    return 0;
+    SeedFiles files;
+    for (const auto& [name, zip] : seeds())
+        files.emplace_back(name, zip.bytes);
+    return writeSeedFiles(argc, argv, "make_zip_seeds", files);
 }
