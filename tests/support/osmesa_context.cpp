@@ -11,9 +11,16 @@ OsMesaContext::OsMesaContext(int width, int height, int accumBits)
     makeCurrent();
 }
 
+// Drawing still queued when the context goes (textured triangles, for
+// instance) is finished first: llvmpipe crashed destroying a context with
+// pending work. Only the current context can have any; making another one
+// current flushes the old.
 OsMesaContext::~OsMesaContext() {
-    if (context_ != nullptr)
-        OSMesaDestroyContext(context_);
+    if (context_ == nullptr)
+        return;
+    if (OSMesaGetCurrentContext() == context_)
+        glFinish();
+    OSMesaDestroyContext(context_);
 }
 
 void OsMesaContext::makeCurrent() {
