@@ -19,17 +19,7 @@ std::string modelPathText() {
     return std::string(path, end != nullptr ? static_cast<const char*>(end) - path : limit);
 }
 
-template <typename Model> Model* copyOf(const Model* model) {
-    return model != nullptr ? new Model(*model) : nullptr;
-}
-
 } // namespace
-
-SceneObject::SceneObject(const SceneObject& other)
-    : x(other.x), y(other.y), z(other.z), vx(other.vx), vy(other.vy), angleX(other.angleX),
-      angleY(other.angleY), angleZ(other.angleZ), dirX(other.dirX), dirY(other.dirY),
-      dirZ(other.dirZ), loaded(other.loaded), kind(other.kind), ms3d(copyOf(other.ms3d)),
-      model3ds(copyOf(other.model3ds)) {}
 
 SceneObject::~SceneObject() {
     releaseModel();

@@ -30,9 +30,9 @@ extern int halfHeight;
 class SceneObject {
   public:
     SceneObject();
-    // The object owns its model object: a copy gets a copy of the model, and
-    // destruction releases it.
-    SceneObject(const SceneObject& other);
+    // The object owns its model object and releases it when destroyed; there
+    // is one object on screen, so it is never copied.
+    SceneObject(const SceneObject&) = delete;
     SceneObject& operator=(const SceneObject&) = delete;
     ~SceneObject();
 

@@ -113,11 +113,10 @@ class CubeDrawing : public ::testing::Test {
     }
 
     // An object at the centre with zero angles.
-    static SceneObject centredObject() {
-        SceneObject object;
+    // The object at the centre with zero angles.
+    static void centre(SceneObject& object) {
         object.x = object.y = object.z = 0;
         object.angleX = object.angleY = object.angleZ = 0;
-        return object;
     }
 
     static void drawOnce(SceneObject& object) {
@@ -133,7 +132,8 @@ class CubeDrawing : public ::testing::Test {
 TEST_F(CubeDrawing, FrontFaceFillsTheProjectedSquare) {
     for (int scale : {100, 10}) {
         theSettings.scale = scale;
-        SceneObject object = centredObject();
+        SceneObject object;
+        centre(object);
         drawOnce(object);
         // Corners are +-scale before the scale x 0.01 takes effect.
         const double halfSize = scale * scale * 0.01;
@@ -176,7 +176,8 @@ TEST_P(CubePose, FacesLieWhereTheRotationOrderPutsThem) {
     theSettings.xoff = c.xoff;
     theSettings.yoff = c.yoff;
     theSettings.zoff = c.zoff;
-    SceneObject object = centredObject();
+    SceneObject object;
+    centre(object);
     object.x = static_cast<float>(c.object.x);
     object.y = static_cast<float>(c.object.y);
     object.angleX = static_cast<float>(c.object.angleX);
@@ -227,7 +228,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(CubeDrawing, AStillAxisShowsTwiceItsOffset) {
     theSettings.scale = 60;
-    SceneObject object = centredObject();
+    SceneObject object;
+    centre(object);
     theSettings.xoff = 134;
     object.angleX = 134;
     drawOnce(object);
@@ -243,10 +245,10 @@ TEST_F(CubeDrawing, AStillAxisShowsTwiceItsOffset) {
 
 TEST_F(CubeDrawing, DrawAtDrawsThePoseAndRestoresTheObject) {
     theSettings.scale = 30;
-    SceneObject object = centredObject();
+    SceneObject object;
+    centre(object);
     object.vx = 3;
     object.dirY = -1;
-    const SceneObject before = object;
     auto fields = [](const SceneObject& o) {
         return std::vector<double>{o.x,
                                    o.y,
@@ -262,12 +264,13 @@ TEST_F(CubeDrawing, DrawAtDrawsThePoseAndRestoresTheObject) {
                                    double(o.loaded),
                                    double(o.kind)};
     };
+    const std::vector<double> before = fields(object);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     object.drawAt(100, 50, 0, 0, 0, 0);
     const WindowPoint at = projectScenePoint(100, 50, 9, width, height);
     EXPECT_TRUE(sameColour(gl.pixel(static_cast<int>(at.x), static_cast<int>(at.y)), red));
     EXPECT_FALSE(sameColour(gl.pixel(width / 2, height / 2), red));
-    EXPECT_EQ(fields(before), fields(object));
+    EXPECT_EQ(before, fields(object));
     GLint depth = 0;
     glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
     EXPECT_EQ(depth, 1) << "draw pushes and pops the model-view matrix";
