@@ -8,14 +8,16 @@
 // Cell i holds character code 32 + i; codes 128 to 159 are those of Windows
 // code page 1252, and 127 and the unassigned codes get an empty box. Capitals
 // fill the cell's texel rows 7 to 26, the baseline lies under row 26 and
-// descenders end at row 30; each glyph is centred horizontally. Row 31 of
-// every cell stays empty: the font's squares take their texture coordinates
-// exactly at cell edges, where linear filtering reads half a texel of the
-// cell above, so ink there would show as a line over the glyph below.
+// descenders end at row 29; each glyph is centred horizontally. Rows 30 and
+// 31 of every cell stay empty: the font's squares take their texture
+// coordinates exactly at cell edges, where linear filtering reads into the
+// bottom rows of the cell above (one texel at full size, two at the first
+// mipmap level), so ink there would show as a line over the glyph below.
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -35,7 +37,7 @@ constexpr int capTopRow = 7;
 constexpr int capHeight = 20;                      // rows 7 to 26
 constexpr int baselineRow = capTopRow + capHeight; // first row below the baseline
 constexpr int maxGlyphWidth = 30;
-constexpr int inkRows = cellSize - 1; // rows 0 to 30; row 31 is the gutter
+constexpr int inkRows = cellSize - 2; // rows 0 to 29; rows 30 and 31 are the gutter
 
 using Atlas = std::vector<unsigned char>;
 
@@ -88,21 +90,40 @@ bool renderGlyph(FT_Face face, unsigned unicode) {
     return ok;
 }
 
-// Copies the rendered glyph into its cell: centred horizontally, on the common
-// baseline, clipped to the cell's ink rows. A glyph lying wholly below the
-// baseline (the underscore) is lifted so that it ends on the last ink row.
+// The columns that hold ink in the bitmap rows from first to last: [from, to).
+void inkColumns(const FT_Bitmap& bitmap, int first, int last, int& from, int& to) {
+    int width = static_cast<int>(bitmap.width);
+    from = width;
+    to = 0;
+    for (int r = first; r < last; ++r)
+        for (int c = 0; c < width; ++c)
+            if (bitmap.buffer[r * bitmap.pitch + c] != 0) {
+                from = std::min(from, c);
+                to = std::max(to, c + 1);
+            }
+    if (from >= to) {
+        from = 0;
+        to = width;
+    }
+}
+
+// Copies the rendered glyph into its cell: on the common baseline, clipped to
+// the cell's ink rows, and centred horizontally by the ink that remains. A
+// glyph lying wholly below the baseline (the underscore) is lifted so that it
+// ends on the last ink row.
 void placeGlyph(Atlas& atlas, int cell, const FT_GlyphSlot glyph) {
     const FT_Bitmap& bitmap = glyph->bitmap;
     int width = static_cast<int>(bitmap.width);
     int rows = static_cast<int>(bitmap.rows);
-    int left = (cellSize - width) / 2;
     int top = baselineRow - glyph->bitmap_top;
     if (top >= baselineRow && top + rows > inkRows)
         top = inkRows - rows;
-    for (int r = 0; r < rows; ++r) {
+    int firstRow = std::max(0, -top), lastRow = std::min(rows, inkRows - top);
+    int from = 0, to = width;
+    inkColumns(bitmap, firstRow, lastRow, from, to);
+    int left = (cellSize - (to - from)) / 2 - from;
+    for (int r = firstRow; r < lastRow; ++r) {
         int row = top + r;
-        if (row < 0 || row >= inkRows)
-            continue;
         for (int c = 0; c < width; ++c) {
             int column = left + c;
             if (column >= 0 && column < cellSize)
