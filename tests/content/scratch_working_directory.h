@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/scratch_directory.h"
+
 #include <filesystem>
 #include <string>
 
@@ -14,10 +16,10 @@ class ScratchWorkingDirectory {
     ScratchWorkingDirectory(const ScratchWorkingDirectory&) = delete;
     ScratchWorkingDirectory& operator=(const ScratchWorkingDirectory&) = delete;
 
-    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path path() const { return directory_.path(); }
 
   private:
-    std::filesystem::path path_;
+    ScratchDirectory directory_;
     std::filesystem::path previous_;
 };
 

@@ -3,7 +3,7 @@
 #include <string>
 
 // A fresh directory under the system's temporary directory, removed with
-// everything in it when the object goes.
+// everything in it (read-only files included) when the object goes.
 class ScratchDirectory {
   public:
     ScratchDirectory();
