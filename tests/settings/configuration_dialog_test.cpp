@@ -8,6 +8,7 @@
 #include "tests/settings/expected_bindings.h"
 #include "tests/settings/file_chooser_driver.h"
 #include "tests/settings/modal_dialog_driver.h"
+#include "tests/settings/stored_settings_win32.h"
 #include "tests/support/trace_capture.h"
 
 #include <gtest/gtest.h>
@@ -27,29 +28,16 @@ using StoredValues = std::map<std::string, DWORD>;
 // Every value under the settings key with its type; empty when there is no key.
 StoredValues storedValues(std::map<std::string, DWORD>* types = nullptr) {
     StoredValues values;
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, settingsKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return values;
-    for (DWORD index = 0;; ++index) {
-        char name[64];
-        DWORD nameLength = sizeof name, type = 0, data = 0, size = sizeof data;
-        if (RegEnumValueA(key, index, name, &nameLength, nullptr, &type,
-                          reinterpret_cast<BYTE*>(&data), &size) != ERROR_SUCCESS)
-            break;
-        values[name] = data;
+    for (const auto& [name, stored] : storedSettings()) {
+        values[name] = stored.data;
         if (types != nullptr)
-            (*types)[name] = type;
+            (*types)[name] = stored.type;
     }
-    RegCloseKey(key);
     return values;
 }
 
 void storeValue(const char* name, DWORD value) {
-    HKEY key = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, settingsKeyPath, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                    nullptr);
-    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-    RegCloseKey(key);
+    storeSettingDword(name, value);
 }
 
 bool sameSettings(const SaverSettings& a, const SaverSettings& b) {

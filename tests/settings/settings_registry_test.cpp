@@ -2,6 +2,7 @@
 #include "settings/registry_key.h"
 #include "settings/saver_settings.h"
 #include "settings/setting_table.h"
+#include "tests/settings/stored_settings_win32.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -21,25 +22,6 @@ class SettingsRegistry : public ::testing::Test {
     void TearDown() override { deleteKey(); }
 
     static void deleteKey() { RegDeleteTreeA(HKEY_CURRENT_USER, settingsKeyPath); }
-
-    static HKEY openKey() {
-        HKEY key = nullptr;
-        EXPECT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, settingsKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS,
-                                  nullptr, &key, nullptr),
-                  ERROR_SUCCESS);
-        return key;
-    }
-
-    static void setValue(const char* name, DWORD type, std::string bytes) {
-        HKEY key = openKey();
-        RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
-                       static_cast<DWORD>(bytes.size()));
-        RegCloseKey(key);
-    }
-
-    static void setDword(const char* name, DWORD value) {
-        setValue(name, REG_DWORD, std::string(reinterpret_cast<const char*>(&value), 4));
-    }
 
     SaverSettings settings;
 };
@@ -70,10 +52,10 @@ TEST_F(SettingsRegistry, DefaultsMatchTheTable) {
 }
 
 TEST_F(SettingsRegistry, ValuesAreTakenByTheirBytesWhateverTheirType) {
-    setValue("scale", REG_BINARY, std::string("\x88\x13\x00\x00", 4)); // 5000, unclamped
-    setValue("vel", REG_SZ, "12345");                                  // 6 bytes: ignored
-    setValue("xrot", REG_BINARY, std::string("\x2C\x01", 2));          // zero-extended: 300
-    setValue("yoff", REG_BINARY, std::string("\xFF\xFF\xFF\xFF", 4));  // -1
+    storeSetting("scale", REG_BINARY, std::string("\x88\x13\x00\x00", 4)); // 5000, unclamped
+    storeSetting("vel", REG_SZ, "12345");                                  // 5 bytes: ignored
+    storeSetting("xrot", REG_BINARY, std::string("\x2C\x01", 2));          // zero-extended: 300
+    storeSetting("yoff", REG_BINARY, std::string("\xFF\xFF\xFF\xFF", 4));  // -1
     settings.readRegistry();
     EXPECT_EQ(settings.scale, 5000);
     EXPECT_EQ(settings.vel, 20);
@@ -83,12 +65,10 @@ TEST_F(SettingsRegistry, ValuesAreTakenByTheirBytesWhateverTheirType) {
 }
 
 TEST_F(SettingsRegistry, ADeletedValueKeepsItsEarlierValue) {
-    setDword("yoff", 45);
+    storeSettingDword("yoff", 45);
     settings.readRegistry();
     ASSERT_EQ(settings.yoff, 45);
-    HKEY key = openKey();
-    RegDeleteValueA(key, "yoff");
-    RegCloseKey(key);
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, settingsKeyPath, "yoff");
     settings.readRegistry();
     EXPECT_EQ(settings.yoff, 45);
 }
@@ -101,18 +81,11 @@ TEST_F(SettingsRegistry, WriteCreatesExactlyTheThirteenDwords) {
     ASSERT_TRUE(settings.writeRegistry());
 
     std::map<std::string, DWORD> values;
-    HKEY key = openKey();
-    for (DWORD index = 0;; ++index) {
-        char name[64];
-        DWORD nameLength = sizeof name, type = 0, data = 0, size = sizeof data;
-        if (RegEnumValueA(key, index, name, &nameLength, nullptr, &type,
-                          reinterpret_cast<BYTE*>(&data), &size) != ERROR_SUCCESS)
-            break;
-        EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD)) << name;
-        EXPECT_EQ(size, 4u) << name;
-        values[name] = data;
+    for (const auto& [name, stored] : storedSettings()) {
+        EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD)) << name;
+        EXPECT_EQ(stored.size, 4u) << name;
+        values[name] = stored.data;
     }
-    RegCloseKey(key);
 
     ASSERT_EQ(values.size(), settingCount);
     EXPECT_EQ(values.count("FrameRateLimit"), 0u);
@@ -139,14 +112,12 @@ TEST_F(SettingsRegistry, FrameRateLimitIsReadWithTheSettings) {
         {REG_SZ, "too long", 0},
     };
     for (const Case& c : cases) {
-        setValue("FrameRateLimit", c.type, c.bytes);
+        storeSetting("FrameRateLimit", c.type, c.bytes);
         frameRateLimit = 99;
         settings.readRegistry();
         EXPECT_EQ(frameRateLimit, c.expected);
     }
-    HKEY key = openKey();
-    RegDeleteValueA(key, "FrameRateLimit");
-    RegCloseKey(key);
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, settingsKeyPath, "FrameRateLimit");
     frameRateLimit = 99;
     settings.readRegistry();
     EXPECT_EQ(frameRateLimit, 0u);
