@@ -179,15 +179,26 @@ bool Reader3DS::takeFromBudget(size_t bytes) {
 
 // Walks ------------------------------------------------------------------
 
-void Reader3DS::processChunk(tModelData& model, tChunkHeader& parent) {
+// Reads the sub-chunks of parent one after the other until its length is used
+// up, the file ends or the import is ended; nesting is bounded.
+template <typename ReadChild>
+void Reader3DS::walkChildren(tChunkHeader& parent, ReadChild readChild) {
     if (!enterNested(parent))
         return;
     ++depth;
-    uint32_t version = 0;
     tChunkHeader child;
     while (!ended && parent.consumed < parent.length) {
         if (!readChunkHeader(child))
             break;
+        readChild(child);
+        parent.consumed += child.consumed;
+    }
+    --depth;
+}
+
+void Reader3DS::processChunk(tModelData& model, tChunkHeader& parent) {
+    uint32_t version = 0;
+    walkChildren(parent, [&](tChunkHeader& child) {
         switch (child.id) {
         case versionChunk:
             readVersion(child, version);
@@ -206,19 +217,11 @@ void Reader3DS::processChunk(tModelData& model, tChunkHeader& parent) {
             skipRest(child);
             break;
         }
-        parent.consumed += child.consumed;
-    }
-    --depth;
+    });
 }
 
 void Reader3DS::processObjectChunk(tModelData& model, t3DObject& object, tChunkHeader& parent) {
-    if (!enterNested(parent))
-        return;
-    ++depth;
-    tChunkHeader child;
-    while (!ended && parent.consumed < parent.length) {
-        if (!readChunkHeader(child))
-            break;
+    walkChildren(parent, [&](tChunkHeader& child) {
         switch (child.id) {
         case meshChunk:
             processObjectChunk(model, object, child);
@@ -239,19 +242,11 @@ void Reader3DS::processObjectChunk(tModelData& model, t3DObject& object, tChunkH
             skipRest(child);
             break;
         }
-        parent.consumed += child.consumed;
-    }
-    --depth;
+    });
 }
 
 void Reader3DS::processMaterialChunk(tModelData& model, tChunkHeader& parent) {
-    if (!enterNested(parent))
-        return;
-    ++depth;
-    tChunkHeader child;
-    while (!ended && parent.consumed < parent.length) {
-        if (!readChunkHeader(child))
-            break;
+    walkChildren(parent, [&](tChunkHeader& child) {
         tMaterialInfo& material = model.materials.back();
         switch (child.id) {
         case materialNameChunk:
@@ -270,9 +265,7 @@ void Reader3DS::processMaterialChunk(tModelData& model, tChunkHeader& parent) {
             skipRest(child);
             break;
         }
-        parent.consumed += child.consumed;
-    }
-    --depth;
+    });
 }
 
 // Payloads ---------------------------------------------------------------

@@ -60,6 +60,7 @@ class Reader3DS {
     void skip(tChunkHeader& chunk, uint32_t count);
     void skipRest(tChunkHeader& chunk);
     bool enterNested(tChunkHeader& chunk);
+    template <typename ReadChild> void walkChildren(tChunkHeader& parent, ReadChild readChild);
     bool takeFromBudget(size_t bytes);
 
     std::FILE* file = nullptr;
